@@ -1,0 +1,14 @@
+#include "win/app/Strings.h"
+
+#include <windows.h>
+
+namespace vorda::win {
+
+std::wstring LoadStr(unsigned id) {
+  const wchar_t* text = nullptr;
+  // With a zero buffer size LoadStringW hands out a pointer into the resource.
+  const int n = ::LoadStringW(::GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
+  return n > 0 && text ? std::wstring(text, static_cast<std::size_t>(n)) : std::wstring{};
+}
+
+}  // namespace vorda::win
