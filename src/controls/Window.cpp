@@ -7,6 +7,9 @@ namespace {
 
 // The property that holds the object of one of our windows.
 constexpr const wchar_t* kSelfProperty = L"Vorda.TWindow";
+// The class's own procedure of a system window that we took over. It stays
+// while our procedure is in the window's chain, also after the object let go.
+constexpr const wchar_t* kClassProcProperty = L"Vorda.ClassProc";
 
 // The child whose notification the parent received, or null.
 HWND NotifyingChild(UINT msg, WPARAM wp, LPARAM lp) noexcept {
@@ -106,6 +109,7 @@ bool TWindow::CreateSystemWindow(const wchar_t* className, const wchar_t* captio
   Attach(hwnd);
   systemProc_ =
       reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWindow::Proc)));
+  ::SetPropW(hwnd, kClassProcProperty, reinterpret_cast<HANDLE>(systemProc_));
   ArmTimers();
   return true;
 }
@@ -125,7 +129,12 @@ void TWindow::Attach(HWND hwnd) noexcept {
 
 void TWindow::Detach() noexcept {
   if (!hwnd_) return;
-  if (systemProc_) ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
+  // When another subclass came after ours, our procedure stays in the chain
+  // and passes the messages on to the class's own.
+  if (systemProc_ && ::GetWindowLongPtrW(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&TWindow::Proc)) {
+    ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
+    ::RemovePropW(hwnd_, kClassProcProperty);
+  }
   ::RemovePropW(hwnd_, kSelfProperty);
   hwnd_ = nullptr;
   systemProc_ = nullptr;
@@ -224,7 +233,13 @@ LRESULT CALLBACK TWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexce
   } else {
     self = FromHandle(hwnd);
   }
-  if (!self) return ::DefWindowProcW(hwnd, msg, wp, lp);
+  if (!self) {
+    const auto classProc = reinterpret_cast<WNDPROC>(::GetPropW(hwnd, kClassProcProperty));
+    if (!classProc) return ::DefWindowProcW(hwnd, msg, wp, lp);
+    const LRESULT result = ::CallWindowProcW(classProc, hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) ::RemovePropW(hwnd, kClassProcProperty);
+    return result;
+  }
 
   LRESULT result = 0;
   try {
@@ -234,6 +249,7 @@ LRESULT CALLBACK TWindow::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexce
   }
   if (msg == WM_NCDESTROY) {
     self->Detach();
+    ::RemovePropW(hwnd, kClassProcProperty);
     self->OnDestroyed();
   }
   return result;
