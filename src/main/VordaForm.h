@@ -1,22 +1,153 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "controls/Button.h"
+#include "controls/ComboBox.h"
+#include "controls/DateTimePicker99.h"
+#include "controls/Edit.h"
+#include "controls/GroupBox.h"
+#include "controls/ImageButton.h"
+#include "controls/Label.h"
+#include "controls/PageStack.h"
+#include "controls/RadioButton.h"
+#include "controls/ShadowLabel.h"
+#include "controls/Timer.h"
 #include "controls/Window.h"
+#include "core/actions/EndSequenceHost.h"
+#include "core/schedule/SecondScheduler.h"
+#include "core/schedule/TriggerRules.h"
+#include "core/settings/TeskSettings.h"
+
+namespace vorda::win {
+class TWinFinalActions;
+}
 
 namespace vorda::app {
 
+class TMonitoring;
+
 // The main window. Its client area is 339 x 257; it mediates between the
 // units that hold the program's rules and the controls that show them.
-class TVordaForm : public controls::TWindow {
+class TVordaForm : public controls::TWindow, private actions::IEndSequenceHost {
  public:
   static constexpr int kClientWidth = 339;
   static constexpr int kClientHeight = 257;
   static constexpr const wchar_t* kClassName = L"TVordaForm";
 
+  TVordaForm();
+  ~TVordaForm() override;
+
   bool Create();
   void Show(int showCommand);
 
+  // Triggers and pages.
+  int SelectedTrigger() const;
+  void SelectTrigger(int tag, bool loadStored);
+  void UpdateTriggerControls();
+  // A start (or a cancel while a trigger runs); fromUser is false for a start
+  // from the command line, which does not save the window state.
+  void btnStartClick(bool fromUser);
+  bool ArmTrigger();
+  void ShowPage(controls::TPage& page);
+  void ShowPage(controls::TPage& page, controls::TPage& previous, bool applyButtons);
+
+  // The one-second step of the countdown.
+  void Second();
+
+  settings::TTeskSettings& Settings() noexcept { return *FSettings; }
+
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  enum TTimerId : UINT_PTR { tiSecond = 1, tiWaitForEvent = 2 };
+
+  void CreateComponents();
+  void CreateOptionsPage();
+  void CreateTimePage();
+  void CreateProgramPage();
+  void BindEvents();
+
+  void TriggerClick(int trigger);
+  void cbxMonitoredAppChange();
+  void timerSecTimer();
+  void FitLabel(controls::TLabel& label, const std::wstring& text, int maxWidth);
+  bool IsRunningPage(const controls::TPage* page) const noexcept;
+  controls::TPage& PageOf(schedule::TPage page) noexcept;
+  void SetDescription(controls::TLabel& label, schedule::TActionText text, bool colon);
+
+  // What the end of a countdown needs from the window.
+  void StopAlarm() override;
+  void StopMonitoring() override;
+  void SaveScreenshot(const std::wstring& path) override;
+  void SaveWindowPosition() override;
+  void ShowOptionsPage() override;
+  void EnableMainWindow() override;
+  void Terminate() override;
+  void DoFinalAction();
+
+  // Warnings of the countdown: the tone, the balloon and the taskbar progress.
+  void PrepareAlarm();
+  void ReleaseAlarm();
+  void PlayAlarm();
+
+  std::unique_ptr<settings::TTeskSettings> FSettings;
+  std::unique_ptr<win::TWinFinalActions> FFinalActions;
+  std::unique_ptr<TMonitoring> FMonitoring;
+
+  bool FCreate = false;
+  std::uint32_t FActiveCount = 0;
+  POINT FLastMousePos{-1, -1};
+  std::uint32_t FProgressOnTaskbarMax = 0;
+  bool FInSecond = false;
+  schedule::TSecondScheduler FSecondScheduler;
+
+  // The header.
+  controls::TImageButton btnMenu;
+  controls::TLabel lblTip1;
+  controls::TLabel lblProgramName;
+  controls::TLabel lblCopyright;
+
+  // The pages and the buttons below them.
+  controls::TPageStack tabctrlMain;
+  controls::TPage tabOptions;
+  controls::TPage tabTime;
+  controls::TPage PrgPage;
+  controls::TPageStack tabctrlButtons;
+  controls::TPage PrgBtnPage;
+  controls::TButton btnStart;
+  controls::TButton btnCancel;
+
+  // The options page.
+  controls::TLabel lblMainEvent;
+  controls::TRadioButton cbPeriodOfTime;
+  controls::TRadioButton cbComputerIdle;
+  controls::TRadioButton cbTime;
+  controls::TRadioButton cbMonitoredApp;
+  controls::TRadioButton cbNoSound;
+  controls::TComboBox cbxMonitoredApp;
+  controls::TButton btnMonitoredAppRefresh;
+  controls::TGroupBox grTime;
+  controls::TDateTimePicker99 dtpStartTime;
+
+  // The countdown page.
+  controls::TLabel lblRemainingTimeDesc;
+  controls::TSuperLabel lblRemainingTime;
+  controls::TLabel lblAppCloseDesc;
+  controls::TLabel lblAppClose;
+
+  // The program page.
+  controls::TLabel lblMonitoredAppNameDesc;
+  controls::TLabel lblMonitoredAppName;
+  controls::TLabel lblMainActionDesc;
+  controls::TLabel lblLastClosedApp;
+  controls::TEdit edtLastClosedApp;
+
+  controls::TTimer timerSec;
+  controls::TTimer timerWaitForEvent;
 };
 
 }  // namespace vorda::app
