@@ -24,16 +24,11 @@ int TVordaForm::SelectedTrigger() const {
 void TVordaForm::SelectTrigger(int tag, bool loadStored) {
   const bool saved = FCreate;
   FCreate = loadStored;
-  // Checking the first trigger first means a tag that no button has leaves it chosen.
-  auto check = [](controls::TRadioButton& r) {
-    if (!r.Checked()) {
-      r.SetChecked(true);
-      if (r.onClick) r.onClick();
-    }
-  };
-  check(cbPeriodOfTime);
+  // Checking the first trigger first means a tag that no button has leaves it
+  // chosen. Checking a button that was not checked runs its click handler.
+  cbPeriodOfTime.SetChecked(true);
   for (controls::TRadioButton* r : {&cbPeriodOfTime, &cbComputerIdle, &cbTime, &cbMonitoredApp, &cbNoSound})
-    if (r->Tag() == tag) check(*r);
+    if (r->Tag() == tag) r->SetChecked(true);
   FCreate = saved;
 }
 
