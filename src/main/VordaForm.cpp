@@ -1,5 +1,6 @@
 #include "main/VordaForm.h"
 
+#include "core/settings/CommandCaption.h"
 #include "lang/StringIds.h"
 #include "main/Monitoring.h"
 #include "main/resource.h"
@@ -38,6 +39,8 @@ bool TVordaForm::Create() {
 
   CreateComponents();
   BindEvents();
+  const settings::TTeskCommand action = FSettings->MainAction();
+  lblMainEvent.SetCaption(settings::CommandCaption(LoadStr(IDS_CMD_SHUTDOWN + static_cast<unsigned>(action)), action));
 
   // Until the start-up sequence restores the last trigger, the window opens on
   // the first one with its stored duration.

@@ -9,7 +9,7 @@ namespace {
 
 const std::wstring kVorda = VORDA_EXE;
 const std::wstring kKey = L"SOFTWARE\\Marobel\\Vorda";
-constexpr auto kTimeout = 10s;
+constexpr auto kTimeout = 30s;
 
 HWND VisibleChild(HWND form, const std::wstring& className, const std::wstring& text = {}) {
   for (HWND child : Children(form))

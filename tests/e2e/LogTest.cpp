@@ -7,7 +7,7 @@ namespace {
 
 const std::wstring kVorda = VORDA_EXE;
 const std::wstring kKey = L"SOFTWARE\\Marobel\\Vorda";
-constexpr auto kTimeout = 10s;
+constexpr auto kTimeout = 30s;
 
 std::wstring LogPath() { return AppDataFolder() + L"Solvane\\Vorda.log"; }
 

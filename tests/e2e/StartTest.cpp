@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/Driver.h"
 
 namespace vorda::test {
 namespace {
 
 const std::wstring kVorda = VORDA_EXE;
-constexpr auto kStartTimeout = 10s;
+constexpr auto kStartTimeout = 30s;  // the first start after the bench came up is slow
 
 TEST(Start, ShowsTheMainWindow) {
   TProcess vorda;
@@ -22,6 +24,14 @@ TEST(Start, ShowsTheMainWindow) {
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
   EXPECT_FALSE(style & WS_THICKFRAME);
+
+  // The options page: the final action above the five triggers, the first chosen.
+  std::vector<std::wstring> texts;
+  for (HWND child : Children(form))
+    if (::IsWindowVisible(child)) texts.push_back(WindowText(child));
+  for (const wchar_t* text : {L"Wyłącz komputer:", L"Po upływie wskazanego czasu", L"O wyznaczonej godzinie",
+                              L"Gdy będzie cicho (nie będą odtwarzane żadne dźwięki)", L"Czas", L"Rozpocznij"})
+    EXPECT_NE(std::find(texts.begin(), texts.end(), text), texts.end()) << text;
 
   ::PostMessageW(form, WM_CLOSE, 0, 0);
   EXPECT_EQ(vorda.WaitForExit(kStartTimeout), 0u);
