@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "core/text/LittleEndian.h"
+
 namespace vorda::image {
 namespace {
 
@@ -9,15 +11,8 @@ constexpr std::uint32_t kFileHeaderSize = 14;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint64_t kMaxFileSize = 0x7FFFFFFF;
 
-void Put16(std::uint8_t* p, std::uint32_t v) noexcept {
-  p[0] = static_cast<std::uint8_t>(v);
-  p[1] = static_cast<std::uint8_t>(v >> 8);
-}
-
-void Put32(std::uint8_t* p, std::uint32_t v) noexcept {
-  Put16(p, v);
-  Put16(p + 2, v >> 16);
-}
+using text::Put16;
+using text::Put32;
 
 }  // namespace
 

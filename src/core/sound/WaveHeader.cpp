@@ -2,20 +2,11 @@
 
 #include <cstring>
 
+#include "core/text/LittleEndian.h"
+
 namespace vorda::sound {
-namespace {
-
-void Put16(std::uint8_t* p, std::uint32_t v) noexcept {
-  p[0] = static_cast<std::uint8_t>(v);
-  p[1] = static_cast<std::uint8_t>(v >> 8);
-}
-
-void Put32(std::uint8_t* p, std::uint32_t v) noexcept {
-  Put16(p, v);
-  Put16(p + 2, v >> 16);
-}
-
-}  // namespace
+using text::Put16;
+using text::Put32;
 
 std::array<std::uint8_t, kWaveHeaderSize> MakeWaveHeader(bool stereo, TTGResolution resolution, TTGQuality quality,
                                                          std::uint32_t dataLength) noexcept {
