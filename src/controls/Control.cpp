@@ -87,6 +87,13 @@ void TControl::SetBounds(const TBounds& b) noexcept {
     ::SetWindowPos(Handle(), nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+bool TControl::InClientArea(LPARAM lp) const noexcept {
+  RECT client{};
+  ::GetClientRect(Handle(), &client);
+  const POINT pt{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+  return ::PtInRect(&client, pt) != FALSE;
+}
+
 void TControl::SetLeft(int left) noexcept {
   TBounds b = Bounds();
   b.left = left;

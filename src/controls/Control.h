@@ -118,6 +118,33 @@ class TControl : public TWindow {
   virtual void TextChanged() {}
   virtual void FontChanged() {}
 
+  // The paint messages of a control that paints its whole client area through
+  // paint(HDC): no background erase, WM_PAINT and WM_PRINTCLIENT. True when
+  // msg was one of them, with its result.
+  template <typename Paint>
+  bool HandleOwnPaint(UINT msg, WPARAM wp, Paint&& paint, LRESULT& result) {
+    switch (msg) {
+      case WM_ERASEBKGND:
+        result = 1;
+        return true;
+      case WM_PAINT: {
+        PAINTSTRUCT ps{};
+        HDC dc = ::BeginPaint(Handle(), &ps);
+        paint(dc);
+        ::EndPaint(Handle(), &ps);
+        result = 0;
+        return true;
+      }
+      case WM_PRINTCLIENT:
+        paint(reinterpret_cast<HDC>(wp));
+        result = 0;
+        return true;
+    }
+    return false;
+  }
+  // Whether the mouse position of a button message lies in the client area.
+  bool InClientArea(LPARAM lp) const noexcept;
+
   void ModifyStyle(DWORD remove, DWORD add) noexcept;
   bool HasStyle(DWORD style) const noexcept;
 

@@ -1,7 +1,6 @@
 #include "controls/ImageButton.h"
 
 #include <uxtheme.h>
-#include <windowsx.h>
 
 namespace vorda::controls {
 
@@ -39,19 +38,8 @@ void TImageButton::PaintTo(HDC target) noexcept {
 }
 
 LRESULT TImageButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (LRESULT painted = 0; HandleOwnPaint(msg, wp, [this](HDC dc) { PaintTo(dc); }, painted)) return painted;
   switch (msg) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps{};
-      HDC dc = ::BeginPaint(Handle(), &ps);
-      PaintTo(dc);
-      ::EndPaint(Handle(), &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      PaintTo(reinterpret_cast<HDC>(wp));
-      return 0;
     case WM_LBUTTONDOWN:
       pressed_ = true;
       ::SetCapture(Handle());
@@ -60,10 +48,7 @@ LRESULT TImageButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       const bool wasPressed = pressed_;
       pressed_ = false;
       if (::GetCapture() == Handle()) ::ReleaseCapture();
-      RECT client{};
-      ::GetClientRect(Handle(), &client);
-      const POINT pt{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-      if (wasPressed && ::PtInRect(&client, pt) && onClick) onClick();
+      if (wasPressed && InClientArea(lp) && onClick) onClick();
       break;
     }
     case WM_CAPTURECHANGED:

@@ -1,7 +1,6 @@
 #include "controls/ShadowLabel.h"
 
 #include <uxtheme.h>
-#include <windowsx.h>
 
 namespace vorda::controls {
 namespace {
@@ -286,19 +285,8 @@ bool TSuperLabel::DialogChar(wchar_t ch) {
 }
 
 LRESULT TSuperLabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (LRESULT painted = 0; HandleOwnPaint(msg, wp, [this](HDC dc) { PaintTo(dc); }, painted)) return painted;
   switch (msg) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PAINTSTRUCT ps{};
-      HDC dc = ::BeginPaint(Handle(), &ps);
-      PaintTo(dc);
-      ::EndPaint(Handle(), &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT:
-      PaintTo(reinterpret_cast<HDC>(wp));
-      return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
       if (Enabled()) {
@@ -311,10 +299,7 @@ LRESULT TSuperLabel::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       const bool pressed = dragging_;
       dragging_ = false;
       if (::GetCapture() == Handle()) ::ReleaseCapture();
-      RECT client{};
-      ::GetClientRect(Handle(), &client);
-      const POINT pt{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
-      if (pressed && ::PtInRect(&client, pt) && onClick) onClick();
+      if (pressed && InClientArea(lp) && onClick) onClick();
       UpdateMouseInside();
       break;
     }
