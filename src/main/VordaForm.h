@@ -19,6 +19,7 @@
 #include "core/actions/EndSequenceHost.h"
 #include "core/schedule/SecondScheduler.h"
 #include "core/schedule/TriggerRules.h"
+#include "core/programs/SpecPrg.h"
 #include "core/settings/TeskSettings.h"
 
 namespace vorda::win {
@@ -97,6 +98,8 @@ class TVordaForm : public controls::TWindow, private actions::IEndSequenceHost {
   std::unique_ptr<settings::TTeskSettings> FSettings;
   std::unique_ptr<win::TWinFinalActions> FFinalActions;
   std::unique_ptr<TMonitoring> FMonitoring;
+  // The special-program table, loaded at start-up; its learned titles grow while the program runs.
+  programs::TSpecPrgTable SpecPrgTable;
 
   bool FCreate = false;
   std::uint32_t FActiveCount = 0;
