@@ -1,5 +1,6 @@
 #include "main/VordaForm.h"
 
+#include "core/handoff/TeskRecord.h"
 #include "core/settings/CommandCaption.h"
 #include "lang/StringIds.h"
 #include "main/Monitoring.h"
@@ -46,6 +47,7 @@ bool TVordaForm::Create() {
   // the first one with its stored duration.
   FCreate = true;
   SelectTrigger(schedule::trPeriodOfTime, true);
+  ApplyCommandLine();
   return true;
 }
 
@@ -189,6 +191,9 @@ LRESULT TVordaForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_QUERYENDSESSION:
       if (FFinalActions) FFinalActions->QueryEndSession();
       return TRUE;
+    case handoff::kWMTeskParametersUpdate:
+      WMTeskParametersUpdate(wp);
+      return 0;
     case WM_DESTROY:
       timerSec.Stop();
       if (FMonitoring) FMonitoring->Stop();

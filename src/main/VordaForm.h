@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "controls/Button.h"
@@ -16,7 +17,9 @@
 #include "controls/ShadowLabel.h"
 #include "controls/Timer.h"
 #include "controls/Window.h"
+#include "win/util/UniqueHandle.h"
 #include "core/actions/EndSequenceHost.h"
+#include "core/cmdline/CommandLine.h"
 #include "core/schedule/SecondScheduler.h"
 #include "core/schedule/TriggerRules.h"
 #include "core/programs/SpecPrg.h"
@@ -58,6 +61,10 @@ class TVordaForm : public controls::TWindow, private actions::IEndSequenceHost {
   // The one-second step of the countdown.
   void Second();
 
+  // The command line, read once at the end of the window's creation.
+  void ApplyCommandLine();
+  void SetPickerTimePart(int value, cmdline::TPickerPart part);
+
   settings::TTeskSettings& Settings() noexcept { return *FSettings; }
 
  protected:
@@ -90,10 +97,19 @@ class TVordaForm : public controls::TWindow, private actions::IEndSequenceHost {
   void Terminate() override;
   void DoFinalAction();
 
+  // The hand-off of a start to the process of this instance number that owns
+  // the shared record, and the owner's side of it.
+  enum class THandOff { hoStartHere, hoHandedOff, hoAbandoned };
+  THandOff HandOffStart();
+  void WMTeskParametersUpdate(WPARAM wp);
+  std::span<std::uint8_t> TeskData() const noexcept;
+
   // Warnings of the countdown: the tone, the balloon and the taskbar progress.
   void PrepareAlarm();
   void ReleaseAlarm();
   void PlayAlarm();
+  // A balloon of the tray icon; nothing while the icon is not shown.
+  void ShowBalloon(const std::wstring& text);
 
   std::unique_ptr<settings::TTeskSettings> FSettings;
   std::unique_ptr<win::TWinFinalActions> FFinalActions;
@@ -107,6 +123,8 @@ class TVordaForm : public controls::TWindow, private actions::IEndSequenceHost {
   std::uint32_t FProgressOnTaskbarMax = 0;
   bool FInSecond = false;
   schedule::TSecondScheduler FSecondScheduler;
+  win::UniqueKernelHandle FTeskDataFileMap;
+  win::UniqueMappedView FTeskData;
 
   // The header.
   controls::TImageButton btnMenu;

@@ -33,6 +33,10 @@ void TVordaForm::PlayAlarm() {
   // The warning tone joins here together with the tone generator's playback.
 }
 
+void TVordaForm::ShowBalloon(const std::wstring&) {
+  // Balloons belong to the tray icon, which this window does not show yet.
+}
+
 void TVordaForm::timerSecTimer() {
   if (FInSecond) return;  // a step is running and lets messages through
   FInSecond = true;

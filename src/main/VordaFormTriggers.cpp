@@ -3,7 +3,6 @@
 #include "lang/StringIds.h"
 #include "main/Monitoring.h"
 #include "main/VordaForm.h"
-#include "win/app/SingleInstance.h"
 #include "win/app/Strings.h"
 #include "win/log/MsgLogger.h"
 #include "win/settings/StoredTime.h"
@@ -83,8 +82,9 @@ void TVordaForm::cbxMonitoredAppChange() {
 void TVordaForm::btnStartClick(bool fromUser) {
   controls::TPage* active = tabctrlMain.ActivePage();
   if (active == &tabOptions) {
-    // From now on a second start of this instance gets through.
-    win::ReleaseSingleInstance();
+    // Another process of this instance may run a trigger already: it takes
+    // this one over. Otherwise a second start gets through from now on.
+    if (HandOffStart() != THandOff::hoStartHere) return;
     if (!ArmTrigger()) return;
   }
   (void)fromUser;  // the window state is saved by the start-up sequence's store

@@ -32,6 +32,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
 
   app::TVordaForm form;
   if (!form.Create()) return 1;
-  form.Show(showCommand);
+  if (app.ShowMainForm()) form.Show(showCommand);
+  else app.Terminate();
   return app.Run();
 }

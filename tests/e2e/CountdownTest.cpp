@@ -2,40 +2,15 @@
 
 #include <algorithm>
 
-#include "support/Driver.h"
+#include "HarmlessAction.h"
 
 namespace vorda::test {
 namespace {
 
-const std::wstring kVorda = VORDA_EXE;
-const std::wstring kKey = L"SOFTWARE\\Marobel\\Vorda";
-constexpr auto kTimeout = 30s;
+const std::wstring& kKey = kVordaKey;
+constexpr auto kTimeout = kStartTimeout;
 
-HWND VisibleChild(HWND form, const std::wstring& className, const std::wstring& text = {}) {
-  for (HWND child : Children(form))
-    if (::IsWindowVisible(child) && _wcsicmp(ClassOf(child).c_str(), className.c_str()) == 0 &&
-        (text.empty() || WindowText(child) == text))
-      return child;
-  return nullptr;
-}
-
-// The final action closes the windows of a class that nobody has, so the
-// countdown's end is seen without touching anything else in the prefix.
-class Countdown : public ::testing::Test {
- protected:
-  void SetUp() override {
-    Clean();
-    ASSERT_TRUE(SetRegDword(HKEY_CURRENT_USER, kKey, L"MainAction", 2));
-    ASSERT_TRUE(SetRegString(HKEY_CURRENT_USER, kKey, L"CloseApp", L"KO>>VordaTestNoSuchWindowClass"));
-    ASSERT_TRUE(SetRegDword(HKEY_CURRENT_USER, kKey, L"Logger", 1));
-  }
-  void TearDown() override { Clean(); }
-  static void Clean() {
-    for (const wchar_t* name : {L"MainAction", L"CloseApp", L"Time1", L"Logger"})
-      DeleteRegValue(HKEY_CURRENT_USER, kKey, name);
-    ::DeleteFileW((AppDataFolder() + L"Solvane\\Vorda.log").c_str());
-  }
-};
+using Countdown = HarmlessActionTest;
 
 TEST_F(Countdown, RunsDownSecondBySecondAndEndsTheProgram) {
   ASSERT_TRUE(SetRegString(HKEY_CURRENT_USER, kKey, L"Time1", L"00:00:03.000"));

@@ -123,6 +123,14 @@ HWND FindChild(HWND parent, const std::wstring& className, int id) {
   return nullptr;
 }
 
+HWND VisibleChild(HWND parent, const std::wstring& className, const std::wstring& text) {
+  for (HWND child : Children(parent))
+    if (::IsWindowVisible(child) && _wcsicmp(ClassOf(child).c_str(), className.c_str()) == 0 &&
+        (text.empty() || WindowText(child) == text))
+      return child;
+  return nullptr;
+}
+
 SIZE ClientSize(HWND hwnd) {
   RECT r{};
   ::GetClientRect(hwnd, &r);

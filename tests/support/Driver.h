@@ -59,6 +59,8 @@ std::wstring WindowText(HWND hwnd);
 std::wstring ClassOf(HWND hwnd);
 HWND FindChild(HWND parent, const std::wstring& className, int id = -1);
 std::vector<HWND> Children(HWND parent);
+// The first visible child of that class, and with that text unless it is empty.
+HWND VisibleChild(HWND parent, const std::wstring& className, const std::wstring& text = {});
 SIZE ClientSize(HWND hwnd);
 // Presses a button as a user would (BM_CLICK).
 void Click(HWND button);

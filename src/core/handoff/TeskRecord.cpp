@@ -154,3 +154,31 @@ std::optional<time::TDateTime> ParseEventDateTime(std::wstring_view event) noexc
 }
 
 }  // namespace vorda::handoff
+
+namespace vorda::handoff {
+
+std::wstring BalloonText(std::uint8_t eventType, const TBalloonParts& parts) {
+  std::wstring text;
+  switch (eventType) {
+    case 1:
+    case 2:
+    case 3:
+      if (parts.remainingTimeDescVisible && !parts.remainingTimeDesc.empty()) {
+        text = parts.remainingTimeDesc;
+        text += L' ';
+      }
+      text += parts.remainingTime;
+      break;
+    case 4:
+      text = parts.monitoredAppDesc;
+      text += L' ';
+      text += parts.monitoredAppName;
+      break;
+    case 5:
+      text = parts.waitingForSilence;
+      break;
+  }
+  return text;
+}
+
+}  // namespace vorda::handoff

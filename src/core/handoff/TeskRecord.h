@@ -82,3 +82,22 @@ std::optional<std::wstring> FormatEventDateTime(time::TDateTime value);
 std::optional<time::TDateTime> ParseEventDateTime(std::wstring_view event) noexcept;
 
 }  // namespace vorda::handoff
+
+namespace vorda::handoff {
+
+// What the owner's window shows after a hand-off, for the balloon.
+struct TBalloonParts {
+  std::wstring_view remainingTimeDesc;  // the description above the countdown
+  bool remainingTimeDescVisible = false;
+  std::wstring_view remainingTime;      // the countdown's caption
+  std::wstring_view monitoredAppDesc;   // the program page's description
+  std::wstring_view monitoredAppName;
+  std::wstring_view waitingForSilence;  // "oczekuje na ciszę..."
+};
+
+// The balloon text after a hand-off of the trigger eventType: the countdown
+// (behind its description when that shows one), the watched program, or the
+// wait for silence; nothing for another number.
+std::wstring BalloonText(std::uint8_t eventType, const TBalloonParts& parts);
+
+}  // namespace vorda::handoff

@@ -85,12 +85,20 @@ struct GdiObjectTraits {
   static void Close(Handle h) noexcept { ::DeleteObject(h); }
 };
 
+struct MappedViewTraits {  // MapViewOfFile
+  using Handle = void*;
+  static Handle Empty() noexcept { return nullptr; }
+  static bool IsValid(Handle h) noexcept { return h != nullptr; }
+  static void Close(Handle h) noexcept { ::UnmapViewOfFile(h); }
+};
+
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
+using UniqueMappedView = UniqueHandle<MappedViewTraits>;
 
 // Looks a function up in a system library loaded for the caller's scope.
 // Functions that older systems lack are reached this way, with a fall-back.

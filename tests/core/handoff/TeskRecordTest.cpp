@@ -183,3 +183,31 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace vorda::handoff
+
+namespace vorda::handoff {
+namespace {
+
+TEST(HandoffBalloon, TellsWhatTheOwnerRunsNow) {
+  TBalloonParts parts;
+  parts.remainingTimeDesc = L"Czas pozostały do wyłączenia komputera:";
+  parts.remainingTimeDescVisible = true;
+  parts.remainingTime = L"0:10:00";
+  parts.monitoredAppDesc = L"Monitorowany program:";
+  parts.monitoredAppName = L"notepad.exe";
+  parts.waitingForSilence = L"oczekuje na ciszę...";
+
+  EXPECT_EQ(BalloonText(1, parts), L"Czas pozostały do wyłączenia komputera: 0:10:00");
+  EXPECT_EQ(BalloonText(3, parts), BalloonText(2, parts));
+  EXPECT_EQ(BalloonText(4, parts), L"Monitorowany program: notepad.exe");
+  EXPECT_EQ(BalloonText(5, parts), L"oczekuje na ciszę...");
+  EXPECT_EQ(BalloonText(0, parts), L"");
+
+  parts.remainingTimeDescVisible = false;  // the close-program action shows its own description
+  EXPECT_EQ(BalloonText(1, parts), L"0:10:00");
+  parts.remainingTimeDescVisible = true;
+  parts.remainingTimeDesc = L"";
+  EXPECT_EQ(BalloonText(2, parts), L"0:10:00");
+}
+
+}  // namespace
+}  // namespace vorda::handoff
