@@ -150,7 +150,11 @@ std::optional<time::TDateTime> ParseEventDateTime(std::wstring_view event) noexc
       !ReadDigits(event, 14, 2, t.minute) || !ReadDigits(event, 17, 2, t.second)) {
     return std::nullopt;
   }
-  return time::EncodeDateTime(d, t);
+  // A date the calendar has but a date-time cannot hold (before the year 100)
+  // is refused like any other that does not exist.
+  const auto value = time::EncodeDateTime(d, t);
+  if (!value || !time::IsValidDateTime(*value)) return std::nullopt;
+  return value;
 }
 
 }  // namespace vorda::handoff

@@ -179,7 +179,10 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{L"2007-02-29 00:00:00", std::nullopt},
         ParseCase{L"2008-13-01 00:00:00", std::nullopt},
         ParseCase{L"2008-01-01 24:00:00", std::nullopt},
-        ParseCase{L"0000-01-01 00:00:00", std::nullopt}));
+        ParseCase{L"0000-01-01 00:00:00", std::nullopt},
+        // Before the year 100 no date-time can hold the value.
+        ParseCase{L"0001-01-01 00:10:00", std::nullopt},
+        ParseCase{L"0100-01-01 00:00:00", time::TDateTimeParts{{100, 1, 1}, {0, 0, 0, 0}}}));
 
 }  // namespace
 }  // namespace vorda::handoff
