@@ -83,14 +83,14 @@ void TVordaForm::WMTeskParametersUpdate(WPARAM wp) {
   std::optional<time::TDateTime> value;
   if (trigger != 0 && trigger != schedule::trMonitoredApp) {
     value = handoff::ParseEventDateTime(record->event);
-    if (!value) return;
+    // The countdown lives in its caption, so the picker may change first.
+    if (!value || !dtpStartTime.SetValue(*value)) return;
   }
 
   // A cancel of what runs, then a start of the handed-off trigger.
   controls::TPage* active = tabctrlMain.ActivePage();
   if (IsRunningPage(active)) ShowPage(tabOptions, *active, false);
   SelectTrigger(trigger, false);
-  if (value) dtpStartTime.SetValue(*value);
   if (trigger == schedule::trMonitoredApp) {
     cbxMonitoredApp.SetText(record->event);
     cbxMonitoredAppChange();
