@@ -31,27 +31,18 @@ bool TVordaForm::Create() {
                       r.bottom - r.top, nullptr, icon))
     return false;
   win::TApplication::Get().SetMainWindow(Handle());
-
-  FSettings = std::make_unique<settings::TTeskSettings>(win::SettingsHost());
-  FSettings->LoadFromRegistry();
-  FSettings->SaveToLog();
-  FFinalActions = std::make_unique<win::TWinFinalActions>(*FSettings, static_cast<actions::IEndSequenceHost&>(*this), Handle());
   FMonitoring = std::make_unique<TMonitoring>(Handle(), timerWaitForEvent, FActiveCount);
 
   CreateComponents();
   BindEvents();
-  const settings::TTeskCommand action = FSettings->MainAction();
-  lblMainEvent.SetCaption(settings::CommandCaption(LoadStr(IDS_CMD_SHUTDOWN + static_cast<unsigned>(action)), action));
-
-  // Until the start-up sequence restores the last trigger, the window opens on
-  // the first one with its stored duration.
-  FCreate = true;
-  SelectTrigger(schedule::trPeriodOfTime, true);
-  ApplyCommandLine();
+  FormCreate();
   return true;
 }
 
 void TVordaForm::Show(int showCommand) {
+  // A refused start ends without ever showing the window.
+  if (!FShowMainForm) return;
+  FShown = true;
   ::ShowWindow(Handle(), showCommand);
   ::UpdateWindow(Handle());
 }
@@ -181,6 +172,7 @@ void TVordaForm::BindEvents() {
   }
   cbxMonitoredApp.onChange = [this] { cbxMonitoredAppChange(); };
   cbxMonitoredApp.onSelect = [this] { cbxMonitoredAppChange(); };
+  btnMonitoredAppRefresh.onClick = [this] { actMonitoredAppRefreshExecute(true); };
   btnStart.onClick = [this] { btnStartClick(true); };
   btnCancel.onClick = [this] { btnStartClick(true); };
   timerSec.onTimer = [this] { timerSecTimer(); };
@@ -194,7 +186,11 @@ LRESULT TVordaForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case handoff::kWMTeskParametersUpdate:
       WMTeskParametersUpdate(wp);
       return 0;
+    case WM_CLOSE:
+      if (!FormCloseQuery()) return 0;
+      break;
     case WM_DESTROY:
+      FormDestroy();
       timerSec.Stop();
       if (FMonitoring) FMonitoring->Stop();
       win::TApplication::Get().Terminate();

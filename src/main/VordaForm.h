@@ -8,6 +8,7 @@
 #include "controls/Button.h"
 #include "controls/ComboBox.h"
 #include "controls/DateTimePicker99.h"
+#include "controls/Gdi.h"
 #include "controls/Edit.h"
 #include "controls/GroupBox.h"
 #include "controls/ImageButton.h"
@@ -24,6 +25,7 @@
 #include "core/schedule/TriggerRules.h"
 #include "core/programs/SpecPrg.h"
 #include "core/settings/TeskSettings.h"
+#include "core/time/DateTime.h"
 
 namespace vorda::win {
 class TWinFinalActions;
@@ -66,6 +68,18 @@ class TVordaForm : public controls::TWindow, private actions::IEndSequenceHost {
   void SetPickerTimePart(int value, cmdline::TPickerPart part);
 
   settings::TTeskSettings& Settings() noexcept { return *FSettings; }
+
+  // Start-up, destruction and the window state kept between runs.
+  void FormCreate();
+  void FormDestroy();
+  bool FormCloseQuery() const noexcept;
+  bool CheckOperatingSystem();
+  void SavePosition();
+  void SaveWindowState();
+  // The running-program list and the special programs.
+  void actMonitoredAppRefreshExecute(bool fromSender);
+  void LearnSpecPrgTitle(const std::wstring& className, const std::wstring& title);
+  bool LoadSpecPrograms();
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -169,6 +183,22 @@ class TVordaForm : public controls::TWindow, private actions::IEndSequenceHost {
 
   controls::TTimer timerSec;
   controls::TTimer timerWaitForEvent;
+
+  // Start-up and the window state.
+  void FormCreateNormal();
+  void FormCreateInstaller();
+  void LoadMenuPictures();
+  int RestoreWindowState();
+  bool SystemIsClosing() const noexcept;
+  bool FShowMainForm = true;           // false: a refused start, the window never shows
+  bool FShown = false;                 // the window has been shown once
+  time::TDateTime FTime0 = 0.0;        // the zero duration
+  controls::TDib32 FMenuIcon1;         // the menu button's picture ...
+  controls::TDib32 FMenuIcon2;         // ... and the one while the mouse is over it
+  bool FShowWindowsClasses = false;    // the running-program list shows class entries
+  std::wstring FTrayHint;              // the tray icon's hint, once there is a tray icon
+  std::wstring FShowAppCaption;        // the caption of the show/hide action
+  controls::TPage* FInstallProgressPage = nullptr;  // the installer's progress page, while it exists
 };
 
 }  // namespace vorda::app

@@ -34,7 +34,6 @@ void TVordaForm::ApplyCommandLine() {
 
   params.erase(params.begin());
   const cmdline::TCmdLineResult result = cmdline::ParseCommandLine(params, cbxMonitoredApp.Text());
-  auto& app = win::TApplication::Get();
   for (const cmdline::TCmdLineStep& step : result.steps) {
     std::visit(
         [&](const auto& s) {
@@ -51,14 +50,14 @@ void TVordaForm::ApplyCommandLine() {
           } else if constexpr (std::is_same_v<T, cmdline::TLogLine>) {
             win::LogEvent(s.text);
           } else {
-            app.SetShowMainForm(false);
+            FShowMainForm = false;
             const std::wstring text = win::LoadStr(IDS_CMDLINE_SYNTAX) + win::LoadStr(MessageId(s.message));
             ::MessageBoxW(Handle(), text.c_str(), win::LoadStr(IDS_ERROR_CAPTION).c_str(), MB_OK | MB_ICONERROR);
           }
         },
         step);
   }
-  if (result.start && app.ShowMainForm()) btnStartClick(false);
+  if (result.start && FShowMainForm) btnStartClick(false);
 }
 
 void TVordaForm::SetPickerTimePart(int value, cmdline::TPickerPart part) {

@@ -88,9 +88,7 @@ void TVordaForm::SaveScreenshot(const std::wstring&) {
   // The screenshot joins here together with the warnings before the final action.
 }
 
-void TVordaForm::SaveWindowPosition() {
-  // The window position is kept with the rest of the window state.
-}
+void TVordaForm::SaveWindowPosition() { SavePosition(); }
 
 void TVordaForm::ShowOptionsPage() { ShowPage(tabOptions); }
 

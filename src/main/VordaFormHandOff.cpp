@@ -44,7 +44,7 @@ TVordaForm::THandOff TVordaForm::HandOffStart() {
   const auto before = FTeskData ? handoff::DecodeRecord(TeskData()) : std::nullopt;
   if (!before || (other && before->ver != 0)) {
     win::LogEvent(std::wstring(handoff::SharedMemoryFailedLine()));
-    app.SetShowMainForm(false);
+    FShowMainForm = false;
     return THandOff::hoAbandoned;
   }
 
@@ -63,7 +63,7 @@ TVordaForm::THandOff TVordaForm::HandOffStart() {
 
   if (!other) return THandOff::hoStartHere;
   ::PostMessageW(reinterpret_cast<HWND>(static_cast<ULONG_PTR>(written->wnd)), handoff::kWMTeskParametersUpdate, 0, 0);
-  app.SetShowMainForm(false);
+  FShowMainForm = false;
   app.Terminate();
   return THandOff::hoHandedOff;
 }

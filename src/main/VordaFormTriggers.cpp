@@ -1,4 +1,5 @@
 // The options page, the start of a trigger and the switch between pages.
+#include "controls/BackgroundColor.h"
 #include "core/schedule/CountdownTick.h"
 #include "lang/StringIds.h"
 #include "main/Monitoring.h"
@@ -33,7 +34,10 @@ void TVordaForm::SelectTrigger(int tag, bool loadStored) {
 
 void TVordaForm::TriggerClick(int trigger) {
   UpdateTriggerControls();
-  if (trigger == schedule::trMonitoredApp) return;  // the running-program list refreshes itself
+  if (trigger == schedule::trMonitoredApp) {
+    actMonitoredAppRefreshExecute(true);
+    return;
+  }
   if (!FCreate) return;
   std::wstring stored;
   switch (trigger) {
@@ -72,10 +76,7 @@ void TVordaForm::UpdateTriggerControls() {
 void TVordaForm::cbxMonitoredAppChange() {
   const std::wstring text = cbxMonitoredApp.Text();
   const bool valid = schedule::IsMonitoredAppTextValid(text);
-  if (cbxMonitoredApp.Enabled() && !text.empty() && !valid)
-    cbxMonitoredApp.SetColor(RGB(255, 200, 200));
-  else
-    cbxMonitoredApp.SetColor(controls::clWindow);
+  controls::SetBackgroundColor(cbxMonitoredApp, !text.empty(), valid);
   btnStart.SetEnabled(schedule::StartButtonEnabled(cbMonitoredApp.Checked(), text));
 }
 
@@ -87,7 +88,7 @@ void TVordaForm::btnStartClick(bool fromUser) {
     if (HandOffStart() != THandOff::hoStartHere) return;
     if (!ArmTrigger()) return;
   }
-  (void)fromUser;  // the window state is saved by the start-up sequence's store
+  if (fromUser) SaveWindowState();
 
   if (IsRunningPage(active)) {
     ShowPage(tabOptions);

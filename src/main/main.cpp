@@ -32,7 +32,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
 
   app::TVordaForm form;
   if (!form.Create()) return 1;
-  if (app.ShowMainForm()) form.Show(showCommand);
-  else app.Terminate();
+  form.Show(showCommand);
   return app.Run();
 }

@@ -23,11 +23,6 @@ class TApplication {
   HWND MainWindow() const noexcept { return mainWindow_; }
   void SetMainWindow(HWND hwnd) noexcept { mainWindow_ = hwnd; }
 
-  // Whether the main window is shown once it is created. A start-up step that
-  // refuses the start (an error box, a hand-off to a running process) clears it.
-  bool ShowMainForm() const noexcept { return showMainForm_; }
-  void SetShowMainForm(bool show) noexcept { showMainForm_ = show; }
-
   // Asks the message loop to end; it ends when control returns to it.
   void Terminate() noexcept;
   bool Terminated() const noexcept { return terminated_; }
@@ -45,7 +40,6 @@ class TApplication {
   std::wstring helpFile_;
   HWND mainWindow_ = nullptr;
   bool terminated_ = false;
-  bool showMainForm_ = true;
   int exitCode_ = 0;
 };
 
