@@ -51,3 +51,10 @@
 #define IDS_SH_DLL 65190
 #define IDS_SH_MISSING 65192
 #define IDS_SH_LOAD_FAILED 65193
+// The hook library and the program-closed watch.
+#define IDS_SH_OLD 65194
+#define IDS_SH_DISK_FULL 65195
+#define IDS_SH_CREATE_FAILED 65196
+#define IDS_APP_UNRECOGNISED 65167
+#define IDS_WAITING_FOR_CLASS 65168
+#define IDS_WAITING_FOR_PROGRAM 65199

@@ -26,3 +26,22 @@ TInputActivity InputActivity(std::uint32_t message, TScreenPoint cursor, TScreen
 }
 
 }  // namespace vorda::monitor
+
+namespace vorda::monitor {
+
+bool IsSHCopyName(std::wstring_view name) noexcept {
+  auto lower = [](wchar_t ch) { return ch >= L'A' && ch <= L'Z' ? static_cast<wchar_t>(ch - L'A' + L'a') : ch; };
+  auto startsWith = [&](std::wstring_view text, std::wstring_view prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+      if (lower(text[i]) != prefix[i]) return false;
+    return true;
+  };
+  if (!startsWith(name, L"sh") || name.size() < 7) return false;
+  const std::wstring_view digits = name.substr(2, name.size() - 6);
+  for (wchar_t ch : digits)
+    if (ch < L'0' || ch > L'9') return false;
+  return startsWith(name.substr(name.size() - 4), L".dll");
+}
+
+}  // namespace vorda::monitor

@@ -37,3 +37,12 @@ struct TInputActivity {
 TInputActivity InputActivity(std::uint32_t message, TScreenPoint cursor, TScreenPoint lastMousePos) noexcept;
 
 }  // namespace vorda::monitor
+
+namespace vorda::monitor {
+
+// A file name that the program's own copies of the library carry: "SH" and a
+// number, then ".dll", in any letter case. Other files of the temporary folder
+// are not the program's to delete.
+bool IsSHCopyName(std::wstring_view fileName) noexcept;
+
+}  // namespace vorda::monitor

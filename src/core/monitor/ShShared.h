@@ -35,6 +35,10 @@ inline constexpr int kCodeCbtDestroyWnd = 4;        // HCBT_DESTROYWND
 inline constexpr int kCodeShellWindowDestroyed = 2;  // HSHELL_WINDOWDESTROYED
 inline constexpr int kCodeInput = -1;
 
+// The window property by which the program marks its window as the target of
+// the library's reports; it holds the id of the window's process.
+inline constexpr const wchar_t* kTargetProperty = L"Vorda.SHTarget";
+
 inline constexpr unsigned kMouseMove = 0x0200;
 
 // Keyboard messages and mouse buttons and wheels: activity whatever the cursor does.

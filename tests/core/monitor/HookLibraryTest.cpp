@@ -75,3 +75,15 @@ TEST(InputMessages, TheLibraryReportsOnlyKeyboardAndMouse) {
 
 }  // namespace
 }  // namespace vorda::monitor
+
+namespace vorda::monitor {
+namespace {
+
+TEST(IsSHCopyName, OnlyNumberedCopies) {
+  for (const wchar_t* name : {L"SH1.dll", L"sh12.DLL", L"SH0.dll"}) EXPECT_TRUE(IsSHCopyName(name)) << name;
+  for (const wchar_t* name : {L"SH.dll", L"SHELL32.dll", L"SH1x.dll", L"SH1.dll.bak", L"XSH1.dll", L"SH1.exe", L""})
+    EXPECT_FALSE(IsSHCopyName(name)) << name;
+}
+
+}  // namespace
+}  // namespace vorda::monitor
