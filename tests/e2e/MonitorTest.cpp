@@ -289,3 +289,86 @@ TEST_F(Monitor, SilenceWatchIsRefusedWithoutAMeter) {
 
 }  // namespace
 }  // namespace vorda::test
+
+namespace vorda::test {
+namespace {
+
+// Counts the reports that reach a window of the test.
+LONG g_reports = 0;
+LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == 0x0401 || msg == 0x0402) ++g_reports;
+  return ::DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+void PumpFor(std::chrono::milliseconds time) {
+  WaitUntil([] {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+    return false;
+  }, time);
+}
+
+TEST_F(Monitor, ForeignWritesToTheSharedBlockReachNoOtherWindow) {
+  ASSERT_TRUE(SetRegDword(HKEY_CURRENT_USER, kKey, L"Time4", 5));
+  TWatched notepad;
+  ASSERT_TRUE(notepad.Start(L"C:\\windows\\notepad.exe"));
+  const std::wstring title = WindowText(notepad.window);
+  TProcess vorda;
+  HWND form = StartVorda(vorda, kProgram, title);
+  ASSERT_NE(form, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return VisibleChild(form, L"Static", title) != nullptr; }, kTimeout));
+
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = CountingProc;
+  wc.lpszClassName = L"VordaTestReports";
+  ::RegisterClassW(&wc);
+  HWND stranger = ::CreateWindowExW(0, wc.lpszClassName, L"stranger", WS_OVERLAPPEDWINDOW, 0, 0, 10, 10, nullptr,
+                                    nullptr, nullptr, nullptr);
+  ASSERT_NE(stranger, nullptr);
+
+  // The block of the library next to the program, written as any process could.
+  std::wstring name = kVorda.substr(0, kVorda.find_last_of(L"\\/") + 1) + L"SH.dll";
+  for (wchar_t& ch : name)
+    if (ch == L'\\') ch = L'/';
+  name = Upper(name);
+  win::UniqueKernelHandle block{::OpenFileMappingW(FILE_MAP_WRITE, FALSE, name.c_str())};
+  ASSERT_TRUE(block) << "no block " << Narrow(name);
+  auto* fields = static_cast<volatile std::int32_t*>(::MapViewOfFile(block.Get(), FILE_MAP_WRITE, 0, 0, 12));
+  ASSERT_NE(fields, nullptr);
+  const std::int32_t saved[3] = {fields[0], fields[1], fields[2]};
+  fields[0] = 0x1234;  // a hook handle that is none
+  fields[1] = static_cast<std::int32_t>(reinterpret_cast<LONG_PTR>(stranger));
+  fields[2] = 2;
+
+  g_reports = 0;
+  CloseOwnWindow(L"closed while the block points elsewhere");
+  PumpFor(1s);
+  EXPECT_EQ(g_reports, 0);
+  EXPECT_TRUE(vorda.Running());
+
+  // Put back, the watch goes on as before.
+  for (int i = 0; i < 3; ++i) fields[i] = saved[i];
+  ::UnmapViewOfFile(const_cast<std::int32_t*>(fields));
+  const TClosing t = CloseAndTime(form, notepad.window);
+  EXPECT_GE(t.countdown, 0);
+  ::DestroyWindow(stranger);
+}
+
+TEST_F(Monitor, AReloadRequestKeepsTheWatch) {
+  ASSERT_TRUE(SetRegDword(HKEY_CURRENT_USER, kKey, L"Time4", 5));
+  TWatched notepad;
+  ASSERT_TRUE(notepad.Start(L"C:\\windows\\notepad.exe"));
+  const std::wstring cls = ClassOf(notepad.window);
+  TProcess vorda;
+  HWND form = StartVorda(vorda, kProgram, L"KO>>" + cls);
+  ASSERT_NE(form, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return VisibleChild(form, L"Static", cls) != nullptr; }, kTimeout));
+  ::SendMessageW(form, 0x0403, 1, 0);     // not a reload request: nothing happens
+  ::SendMessageW(form, 0x0403, 2115, 0);  // the library is unloaded, loaded and hooked again
+  EXPECT_TRUE(vorda.Running());
+  const TClosing t = CloseAndTime(form, notepad.window);
+  EXPECT_GE(t.countdown, 0);
+}
+
+}  // namespace
+}  // namespace vorda::test
