@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "win/system/FileHelpers.h"
 
 namespace vorda::win {
