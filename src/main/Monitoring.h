@@ -3,11 +3,10 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 
 #include "controls/Timer.h"
-#include "win/util/ComPtr.h"
-
-struct IAudioMeterInformation;
+#include "core/monitor/SilenceCounter.h"
 
 namespace vorda::app {
 
@@ -22,21 +21,21 @@ class TMonitoring {
 
   // Keyboard and mouse input through the hook library.
   bool StartIdleWatch();
-  // The chosen program's windows through the hook library.
-  bool StartAppCloseWatch();
+  // Destroyed windows through the hook library, every window or top-level ones.
+  bool StartHookWatch(bool watchInternalWindows);
   // The peak meter of the default playback device, sampled every 125 ms:
   // each silent sample adds one to the active count, any sound resets it.
   bool StartSilenceWatch();
+  // Ends every watch on the wait-for-event timer or the hook library.
   void Stop() noexcept;
 
  private:
-  bool InitSH();
   void CheckIfNoSounds();
 
   HWND window_;
   controls::TTimer& timer_;
   std::uint32_t& activeCount_;
-  win::ComPtr<IAudioMeterInformation> meter_;
+  std::unique_ptr<monitor::IPeakSource> meter_;
 };
 
 }  // namespace vorda::app

@@ -179,6 +179,7 @@ void TVordaForm::BindEvents() {
 }
 
 LRESULT TVordaForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (HandleMonitorMessage(msg, wp, lp)) return 0;
   switch (msg) {
     case WM_QUERYENDSESSION:
       if (FFinalActions) FFinalActions->QueryEndSession();

@@ -199,6 +199,24 @@ class TVordaForm : public controls::TWindow, private actions::IEndSequenceHost {
   std::wstring FTrayHint;              // the tray icon's hint, once there is a tray icon
   std::wstring FShowAppCaption;        // the caption of the show/hide action
   controls::TPage* FInstallProgressPage = nullptr;  // the installer's progress page, while it exists
+  // The program-closed watch and the hook library's reports (VordaFormMonitor.cpp).
+ public:
+  bool StartAppCloseWatch();
+  const std::wstring& HookProgramName() const noexcept { return FHookPrg; }
+  const std::wstring& HookWindowClass() const noexcept { return FHookClass; }
+
+ private:
+  bool HandleMonitorMessage(UINT msg, WPARAM wp, LPARAM lp);
+  void timerCheckIfAppIsRunning();
+  void WMSH(WPARAM wp);
+  void WMCloseWnd(WPARAM wp, LPARAM lp);
+  void OnMonitoredAppClosed();
+  void WMSHGetMsg(WPARAM wp);
+  programs::TWhoIsClosed FMonType = programs::wicProgramName;
+  std::wstring FHookPrg;
+  std::wstring FHookClass;
+  std::wstring FClosedWnd;
+  bool FAppWasRunning = false;
 };
 
 }  // namespace vorda::app

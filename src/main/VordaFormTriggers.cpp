@@ -113,7 +113,7 @@ bool TVordaForm::ArmTrigger() {
   const settings::TTeskCommand action = FSettings->MainAction();
   if (cbMonitoredApp.Checked()) {
     if (const auto text = schedule::MainActionDescription(action)) SetDescription(lblMainActionDesc, *text, false);
-    return FMonitoring->StartAppCloseWatch();
+    return StartAppCloseWatch();
   }
   if (const auto text = schedule::RemainingTimeDescription(action)) SetDescription(lblRemainingTimeDesc, *text, true);
 
