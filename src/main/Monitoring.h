@@ -29,6 +29,11 @@ class TMonitoring {
   bool StartSilenceWatch();
   void Stop() noexcept;
 
+  // Around a warning beep: Pause stops the wait-for-event timer and tells
+  // whether it ran; Resume starts it again with the given period.
+  bool Pause() noexcept;
+  void Resume(UINT intervalMs) noexcept;
+
  private:
   bool InitSH();
   void CheckIfNoSounds();

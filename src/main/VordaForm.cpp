@@ -36,6 +36,7 @@ bool TVordaForm::Create() {
   FSettings->SaveToLog();
   FFinalActions = std::make_unique<win::TWinFinalActions>(*FSettings, static_cast<actions::IEndSequenceHost&>(*this), Handle());
   FMonitoring = std::make_unique<TMonitoring>(Handle(), timerWaitForEvent, FActiveCount);
+  InitAlarm();
 
   CreateComponents();
   BindEvents();
@@ -185,12 +186,14 @@ void TVordaForm::BindEvents() {
 }
 
 LRESULT TVordaForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (IsTaskbarButtonCreated(msg)) TaskbarButtonCreated();
   switch (msg) {
     case WM_QUERYENDSESSION:
       if (FFinalActions) FFinalActions->QueryEndSession();
       return TRUE;
     case WM_DESTROY:
       timerSec.Stop();
+      ReleaseAlarm();
       if (FMonitoring) FMonitoring->Stop();
       win::TApplication::Get().Terminate();
       return 0;

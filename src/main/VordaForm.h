@@ -16,6 +16,7 @@
 #include "controls/ShadowLabel.h"
 #include "controls/Timer.h"
 #include "controls/Window.h"
+#include "core/actions/Alarm.h"
 #include "core/actions/EndSequenceHost.h"
 #include "core/schedule/SecondScheduler.h"
 #include "core/schedule/TriggerRules.h"
@@ -94,6 +95,14 @@ class TVordaForm : public controls::TWindow, private actions::IEndSequenceHost {
   void PrepareAlarm();
   void ReleaseAlarm();
   void PlayAlarm();
+  // The beep generator, the raised volume and the taskbar progress behind them.
+  void InitAlarm();
+  void PrepareWarnings();
+  void ShowTaskbarProgress(std::uint32_t completed, std::uint32_t total);
+  bool HasTaskbarProgress() const noexcept;
+  bool IsTaskbarButtonCreated(UINT msg) const noexcept;
+  void TaskbarButtonCreated() noexcept;
+  void LetBeepEnd();
 
   std::unique_ptr<settings::TTeskSettings> FSettings;
   std::unique_ptr<win::TWinFinalActions> FFinalActions;
@@ -107,6 +116,8 @@ class TVordaForm : public controls::TWindow, private actions::IEndSequenceHost {
   std::uint32_t FProgressOnTaskbarMax = 0;
   bool FInSecond = false;
   schedule::TSecondScheduler FSecondScheduler;
+  std::unique_ptr<actions::TAlarm> FAlarm;
+  UINT FTaskbarButtonCreatedMsg = 0;
 
   // The header.
   controls::TImageButton btnMenu;

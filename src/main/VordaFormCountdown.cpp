@@ -23,14 +23,9 @@ std::uint64_t UnbiasedMilliseconds() noexcept {
 
 void TVordaForm::PrepareAlarm() {
   FProgressOnTaskbarMax = 0;
+  PrepareWarnings();
   FSecondScheduler.Start(UnbiasedMilliseconds());
   timerSec.Restart(1000);
-}
-
-void TVordaForm::ReleaseAlarm() { timerSec.Stop(); }
-
-void TVordaForm::PlayAlarm() {
-  // The warning tone joins here together with the tone generator's playback.
 }
 
 void TVordaForm::timerSecTimer() {
@@ -53,7 +48,7 @@ void TVordaForm::Second() {
   in.silenceDetectionCounter = FSettings->SilenceDetectionCounter();
   in.alarm = FSettings->Alarm() > 0 ? static_cast<std::uint32_t>(FSettings->Alarm()) : 0;
   in.trayIconVisible = false;
-  in.hasTaskbarProgress = false;
+  in.hasTaskbarProgress = HasTaskbarProgress();
   in.progressMax = FProgressOnTaskbarMax;
 
   const schedule::TTickResult r = schedule::CountdownTick(in);
@@ -65,6 +60,7 @@ void TVordaForm::Second() {
   lblRemainingTime.SetCaption(r.caption);
   FActiveCount = r.activeCount;
   FProgressOnTaskbarMax = r.progressMax;
+  if (r.progress) ShowTaskbarProgress(r.progress->completed, r.progress->total);
   if (r.playTone) PlayAlarm();
   if (r.finalAction) DoFinalAction();
 }
@@ -74,14 +70,13 @@ void TVordaForm::DoFinalAction() {
   FFinalActions->DoFinalAction();
 }
 
-void TVordaForm::StopAlarm() { ReleaseAlarm(); }
+void TVordaForm::StopAlarm() {
+  LetBeepEnd();
+  ReleaseAlarm();
+}
 
 void TVordaForm::StopMonitoring() {
   if (FMonitoring) FMonitoring->Stop();
-}
-
-void TVordaForm::SaveScreenshot(const std::wstring&) {
-  // The screenshot joins here together with the warnings before the final action.
 }
 
 void TVordaForm::SaveWindowPosition() {
