@@ -66,4 +66,12 @@ void TMonitoring::Stop() noexcept {
   win::TSHLibrary::Get().DoneSH();
 }
 
+bool TMonitoring::Pause() noexcept {
+  const bool running = timer_.Enabled();
+  timer_.Stop();
+  return running;
+}
+
+void TMonitoring::Resume(UINT intervalMs) noexcept { timer_.Restart(intervalMs); }
+
 }  // namespace vorda::app

@@ -29,6 +29,11 @@ class TMonitoring {
   // Ends every watch on the wait-for-event timer or the hook library.
   void Stop() noexcept;
 
+  // Around a warning beep: Pause stops the wait-for-event timer and tells
+  // whether it ran; Resume starts it again with the given period.
+  bool Pause() noexcept;
+  void Resume(UINT intervalMs) noexcept;
+
  private:
   void CheckIfNoSounds();
 

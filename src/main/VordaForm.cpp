@@ -32,6 +32,7 @@ bool TVordaForm::Create() {
     return false;
   win::TApplication::Get().SetMainWindow(Handle());
   FMonitoring = std::make_unique<TMonitoring>(Handle(), timerWaitForEvent, FActiveCount);
+  InitAlarm();
 
   CreateComponents();
   BindEvents();
@@ -180,6 +181,7 @@ void TVordaForm::BindEvents() {
 
 LRESULT TVordaForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   if (HandleMonitorMessage(msg, wp, lp)) return 0;
+  if (IsTaskbarButtonCreated(msg)) TaskbarButtonCreated();
   switch (msg) {
     case WM_QUERYENDSESSION:
       if (FFinalActions) FFinalActions->QueryEndSession();
@@ -193,6 +195,7 @@ LRESULT TVordaForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_DESTROY:
       FormDestroy();
       timerSec.Stop();
+      ReleaseAlarm();
       if (FMonitoring) FMonitoring->Stop();
       win::TApplication::Get().Terminate();
       return 0;

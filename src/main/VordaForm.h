@@ -19,6 +19,7 @@
 #include "controls/Timer.h"
 #include "controls/Window.h"
 #include "win/util/UniqueHandle.h"
+#include "core/actions/Alarm.h"
 #include "core/actions/EndSequenceHost.h"
 #include "core/cmdline/CommandLine.h"
 #include "core/schedule/SecondScheduler.h"
@@ -124,6 +125,14 @@ class TVordaForm : public controls::TWindow, private actions::IEndSequenceHost {
   void PlayAlarm();
   // A balloon of the tray icon; nothing while the icon is not shown.
   void ShowBalloon(const std::wstring& text);
+  // The beep generator, the raised volume and the taskbar progress behind them.
+  void InitAlarm();
+  void PrepareWarnings();
+  void ShowTaskbarProgress(std::uint32_t completed, std::uint32_t total);
+  bool HasTaskbarProgress() const noexcept;
+  bool IsTaskbarButtonCreated(UINT msg) const noexcept;
+  void TaskbarButtonCreated() noexcept;
+  void LetBeepEnd();
 
   std::unique_ptr<settings::TTeskSettings> FSettings;
   std::unique_ptr<win::TWinFinalActions> FFinalActions;
@@ -139,6 +148,8 @@ class TVordaForm : public controls::TWindow, private actions::IEndSequenceHost {
   schedule::TSecondScheduler FSecondScheduler;
   win::UniqueKernelHandle FTeskDataFileMap;
   win::UniqueMappedView FTeskData;
+  std::unique_ptr<actions::TAlarm> FAlarm;
+  UINT FTaskbarButtonCreatedMsg = 0;
 
   // The header.
   controls::TImageButton btnMenu;

@@ -23,14 +23,9 @@ std::uint64_t UnbiasedMilliseconds() noexcept {
 
 void TVordaForm::PrepareAlarm() {
   FProgressOnTaskbarMax = 0;
+  PrepareWarnings();
   FSecondScheduler.Start(UnbiasedMilliseconds());
   timerSec.Restart(1000);
-}
-
-void TVordaForm::ReleaseAlarm() { timerSec.Stop(); }
-
-void TVordaForm::PlayAlarm() {
-  // The warning tone joins here together with the tone generator's playback.
 }
 
 void TVordaForm::ShowBalloon(const std::wstring&) {
@@ -57,7 +52,7 @@ void TVordaForm::Second() {
   in.silenceDetectionCounter = FSettings->SilenceDetectionCounter();
   in.alarm = FSettings->Alarm() > 0 ? static_cast<std::uint32_t>(FSettings->Alarm()) : 0;
   in.trayIconVisible = false;
-  in.hasTaskbarProgress = false;
+  in.hasTaskbarProgress = HasTaskbarProgress();
   in.progressMax = FProgressOnTaskbarMax;
 
   const schedule::TTickResult r = schedule::CountdownTick(in);
@@ -69,6 +64,7 @@ void TVordaForm::Second() {
   lblRemainingTime.SetCaption(r.caption);
   FActiveCount = r.activeCount;
   FProgressOnTaskbarMax = r.progressMax;
+  if (r.progress) ShowTaskbarProgress(r.progress->completed, r.progress->total);
   if (r.playTone) PlayAlarm();
   if (r.finalAction) DoFinalAction();
 }
@@ -78,14 +74,13 @@ void TVordaForm::DoFinalAction() {
   FFinalActions->DoFinalAction();
 }
 
-void TVordaForm::StopAlarm() { ReleaseAlarm(); }
+void TVordaForm::StopAlarm() {
+  LetBeepEnd();
+  ReleaseAlarm();
+}
 
 void TVordaForm::StopMonitoring() {
   if (FMonitoring) FMonitoring->Stop();
-}
-
-void TVordaForm::SaveScreenshot(const std::wstring&) {
-  // The screenshot joins here together with the warnings before the final action.
 }
 
 void TVordaForm::SaveWindowPosition() { SavePosition(); }

@@ -4,6 +4,7 @@
 # runs in a prefix of its own and watches from outside: the log, the exit of
 # the program and of the prefix's wineserver.
 #   final-action.sh <Vorda.exe> <bench-folder> <MainAction> <its name> [seconds]
+#                   [screenshot file under C:\ and the format expected: jpeg, bmp or none]
 set -euo pipefail
 here=$(cd "$(dirname "$0")/../../scripts" && pwd)
 exe=$1
@@ -11,6 +12,8 @@ bench=$2
 action=$3
 name=$4
 seconds=${5:-3}
+shot=${6:-}
+shotFormat=${7:-none}
 
 "$here/bench" up "$bench" >/dev/null
 trap '"$here/bench" down "$bench" >/dev/null 2>&1 || true' EXIT
@@ -30,6 +33,14 @@ wine reg add "$key" /v Time1 /d "$(printf '00:%02d:%02d.000' $((seconds / 60)) $
 appdata=$(wine cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')
 log=$(winepath -u "$appdata" 2>/dev/null)/Solvane/Vorda.log
 rm -f "$log"
+if [[ -n $shot ]]; then
+  wine reg add "$key" /v Screenshot /d "C:\\$shot" /f >/dev/null 2>&1
+  wine reg add "$key" /v CloseApp /d "Vorda-no-such-window" /f >/dev/null 2>&1
+  shotFile=$WINEPREFIX/drive_c/$shot
+  rm -f "$shotFile"
+else
+  wine reg delete "$key" /v Screenshot /f >/dev/null 2>&1 || true
+fi
 
 wine "$exe" >>"$bench/wine.log" 2>&1 &
 vorda=$!
@@ -54,3 +65,16 @@ printf 'countdown of %d s ended after %.2f s\n' "$seconds" "$(echo "$ended - $st
 
 grep -a -q ": DoFinalAction: $name" "$log" || { echo "no $name in the log"; cat "$log"; exit 1; }
 grep -a "DoFinalAction: " "$log"
+if [[ -n $shot ]]; then
+  case $shotFormat in
+    none) [[ ! -e $shotFile ]] || { echo "a screenshot for $name"; exit 1; } ;;
+    jpeg | bmp)
+      [[ -s $shotFile ]] || { echo "no screenshot $shotFile"; exit 1; }
+      magic=$(head -c 2 "$shotFile" | od -An -tx1 | tr -d ' \n')
+      want=ffd8
+      [[ $shotFormat == bmp ]] && want=424d
+      [[ $magic == "$want" ]] || { echo "$shot starts with $magic, not $shotFormat"; exit 1; }
+      identify "$shotFile"
+      ;;
+  esac
+fi
