@@ -3,23 +3,14 @@
 #include <chrono>
 #include <iostream>
 
-#include "support/Driver.h"
+#include "HarmlessAction.h"
 
 namespace vorda::test {
 namespace {
 
-const std::wstring kVorda = VORDA_EXE;
 const std::wstring kOldLibrary = VORDA_OLD_SH_DLL;
 const std::wstring kKey = L"SOFTWARE\\Marobel\\Vorda";
 constexpr auto kTimeout = 30s;
-
-HWND VisibleChild(HWND form, const std::wstring& className, const std::wstring& text = {}) {
-  for (HWND child : Children(form))
-    if (::IsWindowVisible(child) && _wcsicmp(ClassOf(child).c_str(), className.c_str()) == 0 &&
-        (text.empty() || WindowText(child) == text))
-      return child;
-  return nullptr;
-}
 
 HWND Child(HWND form, const std::wstring& className, const std::wstring& text) {
   for (HWND child : Children(form))
@@ -44,6 +35,8 @@ void TypeProgram(HWND form, const std::wstring& text) {
   ASSERT_NE(combo, nullptr);
   HWND edit = FindChild(combo, L"Edit");
   ASSERT_NE(edit, nullptr);
+  // What the last start left in the list is selected first, so typing replaces it.
+  ::SendMessageW(edit, EM_SETSEL, 0, -1);
   for (wchar_t ch : text) ::SendMessageW(edit, WM_CHAR, ch, 0);
 }
 
@@ -58,23 +51,13 @@ struct TWatched {
   }
 };
 
-// The final action closes the windows of a class that nobody has, so the end
-// is seen without touching anything else in the prefix.
-class Monitor : public ::testing::Test {
+class Monitor : public HarmlessActionTest {
  protected:
-  void SetUp() override {
-    Clean();
-    ASSERT_TRUE(SetRegDword(HKEY_CURRENT_USER, kKey, L"MainAction", 2));
-    ASSERT_TRUE(SetRegString(HKEY_CURRENT_USER, kKey, L"CloseApp", L"KO>>VordaTestNoSuchWindowClass"));
-    ASSERT_TRUE(SetRegDword(HKEY_CURRENT_USER, kKey, L"Logger", 1));
+  void TearDown() override {
+    HarmlessActionTest::TearDown();
+    for (const wchar_t* name : {L"Time2", L"Time4"}) DeleteRegValue(HKEY_CURRENT_USER, kVordaKey, name);
   }
-  void TearDown() override { Clean(); }
-  static void Clean() {
-    for (const wchar_t* name : {L"MainAction", L"CloseApp", L"Time2", L"Time4", L"Logger", L"Time"})
-      DeleteRegValue(HKEY_CURRENT_USER, kKey, name);
-    ::DeleteFileW((AppDataFolder() + L"Solvane\\Vorda.log").c_str());
-  }
-  static std::string Log() { return ReadFileBytes(AppDataFolder() + L"Solvane\\Vorda.log"); }
+  static std::string Log() { return ReadLog(); }
 
   // Starts Vorda, chooses a trigger and, for the program trigger, types the program.
   HWND StartVorda(TProcess& vorda, const std::wstring& trigger, const std::wstring& program = {},

@@ -37,6 +37,12 @@ rec=$!
 export VORDA_WINE_ROOT=$bench
 . "$here/wine-env"
 key='HKCU\SOFTWARE\Marobel\Vorda'
+# An installed Vorda: the special-program table, and a window state that the
+# start takes as whole (otherwise it rebuilds the key and drops the values below).
+wine "${VORDA_WRITE_SPECPRG:?the special-program tool}" >>"$bench/wine.log" 2>&1
+wine reg add "$key" /v 'Position - Left' /t REG_DWORD /d 100 /f >/dev/null 2>&1
+wine reg add "$key" /v 'Position - Top' /t REG_DWORD /d 100 /f >/dev/null 2>&1
+wine reg add "$key" /v MenuTip /t REG_DWORD /d 3 /f >/dev/null 2>&1
 wine reg add "$key" /v Logger /t REG_DWORD /d 1 /f >/dev/null 2>&1
 wine reg add "$key" /v MainAction /t REG_DWORD /d 5 /f >/dev/null 2>&1  # monitor off: the prefix lives on
 wine reg add "$key" /v Alarm /t REG_DWORD /d $alarm /f >/dev/null 2>&1
