@@ -70,6 +70,19 @@ TEST(WindowNames, TheEnumerationMarksOwnToolAndOwnedWindows) {
   EXPECT_EQ(Find(windows, L"Vorda test owned"), nullptr);
 }
 
+TEST(WindowNames, TheCloseProgramListNamesKnownPlayers) {
+  TScratchWindow main(L"VordaTestMain", L"Vorda test main");
+  TScratchWindow player(L"Winamp v1.x", L"1. Utwór - Winamp");
+  TScratchWindow other(L"VordaTestOther", L"Vorda test other");
+  const auto plain = CloseAppListItems(main.Get(), false, false);
+  EXPECT_NE(std::find(plain.begin(), plain.end(), L"Winamp"), plain.end());
+  EXPECT_NE(std::find(plain.begin(), plain.end(), L"Vorda test other"), plain.end());
+  EXPECT_EQ(std::find(plain.begin(), plain.end(), L"Vorda test main"), plain.end());
+  const auto exact = CloseAppListItems(main.Get(), true, true);
+  EXPECT_NE(std::find(exact.begin(), exact.end(), L"KO>>Winamp v1.x"), exact.end());
+  EXPECT_NE(std::find(exact.begin(), exact.end(), L"Vorda test otherKO>>VordaTestOther"), exact.end());
+}
+
 TEST(WindowNames, UpperCaseFollowsTheLocale) { EXPECT_EQ(UpperCaseName(L"zażółć gęślą"), L"ZAŻÓŁĆ GĘŚLĄ"); }
 
 TEST(SpecPrograms, TheBuiltInTableLoadsBack) {
