@@ -79,6 +79,8 @@ class TVordaForm : public controls::TWindow, private actions::IEndSequenceHost {
   void SaveWindowState();
   // The running-program list and the special programs.
   void actMonitoredAppRefreshExecute(bool fromSender);
+  // The advanced options changed whether class names are shown: the list follows at once.
+  void ShowWindowsClassesChanged(bool show);
   void LearnSpecPrgTitle(const std::wstring& className, const std::wstring& title);
   bool LoadSpecPrograms();
 

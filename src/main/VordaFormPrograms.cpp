@@ -35,6 +35,11 @@ void TVordaForm::actMonitoredAppRefreshExecute(bool fromSender) {
   cbxMonitoredApp.SetText(kept);
 }
 
+void TVordaForm::ShowWindowsClassesChanged(bool show) {
+  FShowWindowsClasses = show;
+  actMonitoredAppRefreshExecute(false);
+}
+
 void TVordaForm::LearnSpecPrgTitle(const std::wstring& className, const std::wstring& title) {
   programs::LearnSpecPrgTitle(win::Win32Registry(), SpecPrgTable, className, title, win::ProgramUpperCase());
 }

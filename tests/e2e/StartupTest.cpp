@@ -183,6 +183,22 @@ TEST_F(Startup, ACompatibilityLayerForTheProgramIsRefused) {
   EXPECT_TRUE(vorda.Windows().empty());
 }
 
+TEST_F(Startup, TheInstallerRunOpensBottomRightWithoutTheOptionsPage) {
+  DeleteRegTree(HKEY_LOCAL_MACHINE, kTable);  // an installer run needs no table
+  TProcess vorda;
+  HWND form = Start(vorda, L"SETUP");
+  ASSERT_NE(form, nullptr);
+  RECT work{}, r{};
+  ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  ::GetWindowRect(form, &r);
+  EXPECT_EQ(r.right, work.right - 10);
+  EXPECT_EQ(r.bottom, work.bottom - 10);
+  for (HWND child : Children(form))
+    if (::IsWindowVisible(child)) EXPECT_NE(WindowText(child), L"Rozpocznij");
+  Close(vorda, form);
+  EXPECT_FALSE(GetRegDword(HKEY_CURRENT_USER, kKey, L"Position - Left").has_value());
+}
+
 struct BrokenTable {
   const char* what;
   void (*spoil)();

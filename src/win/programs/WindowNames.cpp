@@ -67,4 +67,10 @@ std::vector<programs::TTopWindow> TopLevelWindows(HWND own) {
   return windows;
 }
 
+std::vector<std::wstring> CloseAppListItems(HWND own, bool showClasses, bool exactName) {
+  programs::TCloseAppList list(showClasses, exactName, ProgramUpperCase());
+  for (const programs::TTopWindow& window : TopLevelWindows(own)) list.CloseAppEnumProc(window);
+  return list.Items();
+}
+
 }  // namespace vorda::win

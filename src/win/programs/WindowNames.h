@@ -27,4 +27,7 @@ bool IsIgnoredWindow(HWND window, HWND own, std::wstring_view className, std::ws
 // The top-level windows as the lists see them, in the system's order.
 std::vector<programs::TTopWindow> TopLevelWindows(HWND own);
 
+// The entries of the close-program list of the advanced options.
+std::vector<std::wstring> CloseAppListItems(HWND own, bool showClasses, bool exactName);
+
 }  // namespace vorda::win

@@ -35,6 +35,9 @@ class TScratchWindow {
   HWND hwnd_ = nullptr;
 };
 
+// Titles of this process's own, so that test processes running side by side do not meet.
+std::wstring Own(const std::wstring& title) { return title + L" " + std::to_wstring(::GetCurrentProcessId()); }
+
 const programs::TTopWindow* Find(const std::vector<programs::TTopWindow>& windows, const std::wstring& title) {
   const auto at = std::find_if(windows.begin(), windows.end(), [&](const auto& w) { return w.title == title; });
   return at == windows.end() ? nullptr : &*at;
@@ -50,24 +53,37 @@ TEST(WindowNames, ClassNamesAreCutTo63AndTitlesKeptWhole) {
 }
 
 TEST(WindowNames, TheEnumerationMarksOwnToolAndOwnedWindows) {
-  TScratchWindow main(L"VordaTestMain", L"Vorda test main");
-  TScratchWindow other(L"VordaTestOther", L"Vorda test other");
-  TScratchWindow tool(L"VordaTestTool", L"Vorda test tool", WS_EX_TOOLWINDOW);
-  TScratchWindow owned(L"VordaTestOwned", L"Vorda test owned", 0, other.Get());
+  TScratchWindow main(L"VordaTestMain", Own(L"Vorda test main"));
+  TScratchWindow other(L"VordaTestOther", Own(L"Vorda test other"));
+  TScratchWindow tool(L"VordaTestTool", Own(L"Vorda test tool"), WS_EX_TOOLWINDOW);
+  TScratchWindow owned(L"VordaTestOwned", Own(L"Vorda test owned"), 0, other.Get());
   const auto windows = TopLevelWindows(main.Get());
 
-  const auto* own = Find(windows, L"Vorda test main");
+  const auto* own = Find(windows, Own(L"Vorda test main"));
   ASSERT_NE(own, nullptr);
   EXPECT_TRUE(own->ownWindow);
-  const auto* listed = Find(windows, L"Vorda test other");
+  const auto* listed = Find(windows, Own(L"Vorda test other"));
   ASSERT_NE(listed, nullptr);
   EXPECT_FALSE(listed->ownWindow);
   EXPECT_EQ(listed->className, L"VordaTestOther");
-  EXPECT_TRUE(IsIgnoredWindow(main.Get(), main.Get(), L"VordaTestMain", L"Vorda test main"));
-  EXPECT_FALSE(IsIgnoredWindow(other.Get(), main.Get(), L"VordaTestOther", L"Vorda test other"));
+  EXPECT_TRUE(IsIgnoredWindow(main.Get(), main.Get(), L"VordaTestMain", Own(L"Vorda test main")));
+  EXPECT_FALSE(IsIgnoredWindow(other.Get(), main.Get(), L"VordaTestOther", Own(L"Vorda test other")));
   // Tool windows and owned windows never reach the lists.
-  EXPECT_EQ(Find(windows, L"Vorda test tool"), nullptr);
-  EXPECT_EQ(Find(windows, L"Vorda test owned"), nullptr);
+  EXPECT_EQ(Find(windows, Own(L"Vorda test tool")), nullptr);
+  EXPECT_EQ(Find(windows, Own(L"Vorda test owned")), nullptr);
+}
+
+TEST(WindowNames, TheCloseProgramListNamesKnownPlayers) {
+  TScratchWindow main(L"VordaTestMain", Own(L"Vorda test main"));
+  TScratchWindow player(L"Winamp v1.x", L"1. Utwór - Winamp");
+  TScratchWindow other(L"VordaTestOther", Own(L"Vorda test other"));
+  const auto plain = CloseAppListItems(main.Get(), false, false);
+  EXPECT_NE(std::find(plain.begin(), plain.end(), L"Winamp"), plain.end());
+  EXPECT_NE(std::find(plain.begin(), plain.end(), Own(L"Vorda test other")), plain.end());
+  EXPECT_EQ(std::find(plain.begin(), plain.end(), Own(L"Vorda test main")), plain.end());
+  const auto exact = CloseAppListItems(main.Get(), true, true);
+  EXPECT_NE(std::find(exact.begin(), exact.end(), L"KO>>Winamp v1.x"), exact.end());
+  EXPECT_NE(std::find(exact.begin(), exact.end(), Own(L"Vorda test other") + L"KO>>VordaTestOther"), exact.end());
 }
 
 TEST(WindowNames, UpperCaseFollowsTheLocale) { EXPECT_EQ(UpperCaseName(L"zażółć gęślą"), L"ZAŻÓŁĆ GĘŚLĄ"); }
