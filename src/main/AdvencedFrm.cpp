@@ -1,5 +1,7 @@
 #include "main/AdvencedFrm.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <initializer_list>
 
@@ -44,6 +46,21 @@ void FitToCaption(controls::TControl& control) {
   if (needed > control.Width()) control.SetWidth(std::min(needed, std::max(room, control.Width())));
 }
 
+// A hint for a control: a tooltip window owned by the dialog (the system
+// destroys it with the dialog).
+void AddHint(HWND dialog, const controls::TControl& control, const std::wstring& text) {
+  const HWND tip = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr, nullptr, nullptr);
+  if (!tip) return;
+  TTTOOLINFOW info{};
+  info.cbSize = sizeof(info);
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = dialog;
+  info.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+  info.lpszText = const_cast<wchar_t*>(text.c_str());
+  ::SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
 }  // namespace
 
 TAdvencedTeskForm::TAdvencedTeskForm(settings::TTeskSettings& settings) noexcept : FSettings(settings) {}
@@ -78,6 +95,7 @@ void TAdvencedTeskForm::CreateControls() {
   edtCloseApp.SetSorted(true);
   edtCloseApp.SetEnabled(false);
   btnCloseAppRefresh.Create(self, {247, 57, 25, 25}, L"F5");
+  AddHint(self, btnCloseAppRefresh, LoadStr(IDS_ADV_CLOSE_APP_REFRESH_HINT));
   rbtnOtherAction.Create(self, {4, 83, 126, 17}, LoadStr(IDS_ADV_OTHER_ACTION));
   cbxOtherAction.Create(self, {20, 100, 252, 21}, controls::TComboStyle::csDropDownList);
   std::vector<std::wstring> others;

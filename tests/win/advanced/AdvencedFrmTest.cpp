@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -103,6 +105,26 @@ TEST_F(AdvancedForm, IsAToolWindowOfTheGivenClientSizeWithTheCaption) {
   EXPECT_EQ(f.edtCloseApp.Left(), 20);
   EXPECT_EQ(f.cbxOtherAction.Count(), 5);
   EXPECT_EQ(f.cbxOtherAction.Item(3), L"Wprowadź komptuer w stan gotowości");
+  // The refresh button has its hint.
+  HWND tip = nullptr;
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND w, LPARAM found) -> BOOL {
+        if (test::ClassOf(w) != L"tooltips_class32") return TRUE;
+        *reinterpret_cast<HWND*>(found) = w;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&tip));
+  ASSERT_NE(tip, nullptr);
+  EXPECT_EQ(::GetWindow(tip, GW_OWNER), f.Handle());
+  wchar_t text[128] = {};
+  TTTOOLINFOW info{};
+  info.cbSize = sizeof(info);
+  info.hwnd = f.Handle();
+  info.uId = reinterpret_cast<UINT_PTR>(f.btnCloseAppRefresh.Handle());
+  info.lpszText = text;
+  ::SendMessageW(tip, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&info));
+  EXPECT_STREQ(text, L"Odśwież (listę uruchomionych programów)");
 }
 
 TEST_F(AdvancedForm, ChoosingAnActionAndAcceptingWritesTheSettings) {
