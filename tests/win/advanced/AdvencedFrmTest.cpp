@@ -304,6 +304,41 @@ TEST_F(AdvancedForm, ShowModalAnswersOkOrCancel) {
   EXPECT_EQ(settings->StoredMainAction(), tcmdModemDisconnect);
 }
 
+// Once the dialog is up, a key is pressed in it: the owner gets a message
+// posted before the dialog opens and passes the key on.
+class TKeyOwner : public controls::TWindow {
+ public:
+  bool Create() { return CreateWindowOf(L"TAdvancedKeyOwner", L"Vorda", WS_OVERLAPPEDWINDOW, 0, 100, 100, 345, 286, nullptr); }
+  static constexpr UINT kPressKey = WM_APP + 1;
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg == kPressKey) {
+      const HWND dialog = ::FindWindowW(L"TAdvencedTeskForm", nullptr);
+      if (dialog) ::PostMessageW(dialog, WM_KEYDOWN, wp, 0);
+      return 0;
+    }
+    return TWindow::HandleMessage(msg, wp, lp);
+  }
+};
+
+TEST_F(AdvancedForm, ExecuteAcceptsWithEnterAndCancelsWithEscape) {
+  static TKeyOwner keyOwner;
+  ASSERT_TRUE(keyOwner.Handle() || keyOwner.Create());
+  TAdvancedOptionsHooks hooks;
+  hooks.onCmdChange = [this](TAdvencedTeskForm&, TTeskCommand, const std::wstring& caption) { label = caption; };
+  settings->SetAlarm(20);
+  ::PostMessageW(keyOwner.Handle(), TKeyOwner::kPressKey, VK_RETURN, 0);
+  EXPECT_TRUE(ExecuteAdvancedOptions(keyOwner.Handle(), *settings, hooks));
+  EXPECT_EQ(settings->Alarm(), 20);
+  EXPECT_EQ(::FindWindowW(L"TAdvencedTeskForm", nullptr), nullptr);
+
+  label.clear();
+  ::PostMessageW(keyOwner.Handle(), TKeyOwner::kPressKey, VK_ESCAPE, 0);
+  EXPECT_FALSE(ExecuteAdvancedOptions(keyOwner.Handle(), *settings, hooks));
+  EXPECT_EQ(label, L"Wyłącz komputer:");
+}
+
 // Saves a picture of the dialog as advanced-dialog.bmp next to the test, for looking at.
 TEST_F(AdvancedForm, Picture) {
   settings->SetAlarm(15);
