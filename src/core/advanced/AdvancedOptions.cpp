@@ -1,5 +1,6 @@
 #include "core/advanced/AdvancedOptions.h"
 
+#include "core/programs/SpecPrg.h"
 #include "core/settings/TeskSettings.h"
 
 namespace vorda::advanced {
@@ -80,7 +81,7 @@ TEnabling EnablingOf(const TAdvancedState& state) noexcept {
 }
 
 bool IsUsableCloseApp(std::wstring_view entry) noexcept {
-  return !entry.empty() && entry != L"?" && entry != L"KO>>";
+  return !entry.empty() && entry != L"?" && entry != programs::kClassMarker;
 }
 
 bool IsUsableScreenshotPath(std::wstring_view path, const std::function<bool(std::wstring_view)>& isValidPath) {
