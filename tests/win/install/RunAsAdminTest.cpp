@@ -25,7 +25,9 @@ TEST(RunAsAdminTest, StartsTheProgramWithItsParameters) {
 }
 
 TEST(RunAsAdminTest, AMissingProgramIsAFailure) {
-  EXPECT_FALSE(RunAsAdmin(nullptr, test::MakeTempFolder(L"vorda-runas-missing") + L"Vorda.exe", L"setup_admin"));
+  const std::wstring folder = test::MakeTempFolder(L"vorda-runas-missing");
+  EXPECT_FALSE(RunAsAdmin(nullptr, folder + L"Vorda.exe", L"setup_admin"));
+  ::RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace
