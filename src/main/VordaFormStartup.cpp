@@ -18,6 +18,7 @@
 #include "win/app/Strings.h"
 #include "win/cmdline/ProcessCmdLine.h"
 #include "win/log/MsgLogger.h"
+#include "win/monitor/HookLibraryBridge.h"
 #include "win/programs/WindowNames.h"
 #include "win/registry/Win32Registry.h"
 #include "win/settings/WinSettingsHost.h"
@@ -84,6 +85,8 @@ void TVordaForm::FormCreateNormal() {
   FSettings = std::make_unique<settings::TTeskSettings>(win::SettingsHost());
   FSettings->LoadFromRegistry();
   FSettings->SaveToLog();
+  // Copies of the hook library left behind by earlier instances.
+  win::CleanSHCopiesSometimes();
   FFinalActions =
       std::make_unique<win::TWinFinalActions>(*FSettings, static_cast<actions::IEndSequenceHost&>(*this), Handle());
   const settings::TTeskCommand action = FSettings->MainAction();

@@ -97,3 +97,28 @@ TEST_F(HandOff, AForeignVersionIsRefused) {
 
 }  // namespace
 }  // namespace vorda::test
+
+namespace vorda::test {
+namespace {
+
+// A program trigger handed over: the owner takes the name as it was written
+// and waits for that program on its program page.
+TEST_F(HandOff, AProgramTriggerTakesTheNameAsWritten) {
+  TProcess owner;
+  HWND form = StartOwner(owner);
+  ASSERT_NE(form, nullptr);
+
+  TProcess sender;
+  ASSERT_TRUE(sender.Start(kVorda, L"4abcdefghij"));
+  ASSERT_EQ(sender.WaitForExit(kStartTimeout), 0u);
+  EXPECT_TRUE(WaitUntil([&] { return VisibleChild(form, L"Static", L"abcdefghij") != nullptr; }, 5s));
+  EXPECT_EQ(VisibleChild(form, L"TSuperLabel"), nullptr);  // the countdown page is gone
+  HWND combo = FindChild(form, L"ComboBox");
+  ASSERT_NE(combo, nullptr);
+  EXPECT_EQ(WindowText(combo), L"abcdefghij");
+  EXPECT_TRUE(owner.Running());
+  EXPECT_NE(ReadLog().find("Start: Ver=0 (other), EventType=4, Event=abcdefghij\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vorda::test
