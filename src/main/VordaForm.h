@@ -64,6 +64,11 @@ class TVordaForm : public controls::TWindow, private actions::IEndSequenceHost {
   // The one-second step of the countdown.
   void Second();
 
+  // The window's menu, the advanced options and the application's shortcuts.
+  void actShowMenuExecute(bool fromAction);
+  void actAdvencedExecute();
+  bool AppShortCut(const MSG& msg);
+
   // The command line, read once at the end of the window's creation.
   void ApplyCommandLine();
   void SetPickerTimePart(int value, cmdline::TPickerPart part);

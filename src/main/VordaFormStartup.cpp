@@ -32,13 +32,6 @@ namespace {
 
 using win::LoadStr;
 
-// The text with its one "%s" replaced; the subject is data, never a format.
-std::wstring WithSubject(unsigned id, const std::wstring& subject) {
-  std::wstring text = LoadStr(id);
-  if (const auto at = text.find(L"%s"); at != std::wstring::npos) text.replace(at, 2, subject);
-  return text;
-}
-
 settings::TSystemVersion ReportedSystemVersion() {
   OSVERSIONINFOW info{};
   info.dwOSVersionInfoSize = sizeof(info);
@@ -71,6 +64,9 @@ void TVordaForm::FormCreate() {
 
 void TVordaForm::FormCreateNormal() {
   LoadMenuPictures();
+  btnMenu.onClick = [this] { actShowMenuExecute(true); };
+  lblTip1.onClick = [this] { actShowMenuExecute(false); };
+  win::TApplication::Get().onShortCut = [this](const MSG& msg) { return AppShortCut(msg); };
   if (CheckOperatingSystem()) {
     FShowMainForm = false;
     return;
@@ -149,7 +145,7 @@ bool TVordaForm::CheckOperatingSystem() {
   const bool layer = RunsUnderCompatibilityLayer();
   if (settings::IsSupportedSystem(ReportedSystemVersion(), layer)) return false;
   const std::wstring site = LoadStr(IDS_WEB_SITE);
-  const std::wstring text = LoadStr(IDS_UNSUPPORTED_SYSTEM) + L"\r\n" + WithSubject(IDS_DOWNLOAD_QUESTION, site);
+  const std::wstring text = LoadStr(IDS_UNSUPPORTED_SYSTEM) + L"\r\n" + win::LoadStrWith(IDS_DOWNLOAD_QUESTION, site);
   auto& app = win::TApplication::Get();
   if (::MessageBoxW(app.MainWindow(), text.c_str(), LoadStr(IDS_ERROR_CAPTION).c_str(),
                     MB_YESNO | MB_ICONWARNING) == IDYES)
@@ -171,7 +167,7 @@ int TVordaForm::RestoreWindowState() {
   cbxMonitoredApp.SetText(state.monitoredApp);
   if (state.rebuilt) FSettings->SetForce(true);
   if (state.rebuildFailed)
-    win::ShowError(WithSubject(IDS_REGISTRY_WRITE_FAILED, L"HKCU\\SOFTWARE\\Marobel\\Vorda"), false);
+    win::ShowError(win::LoadStrWith(IDS_REGISTRY_WRITE_FAILED, L"HKCU\\SOFTWARE\\Marobel\\Vorda"), false);
   return state.mode;
 }
 
@@ -194,7 +190,7 @@ void TVordaForm::SaveWindowState() {
   state.pickerText = dtpStartTime.AsString();
   state.version = win::GetFileVersionText(win::ExePath(), true, false);
   if (const auto failed = settings::SaveWindowState(win::Win32Registry(), state))
-    win::ShowError(WithSubject(IDS_REGISTRY_WRITE_FAILED, *failed), false);
+    win::ShowError(win::LoadStrWith(IDS_REGISTRY_WRITE_FAILED, *failed), false);
 }
 
 void TVordaForm::FormDestroy() {

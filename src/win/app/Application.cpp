@@ -42,6 +42,12 @@ bool TApplication::DispatchOne(MSG& msg) noexcept {
     exitCode_ = static_cast<int>(msg.wParam);
     return false;
   }
+  if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && onShortCut) {
+    try {
+      if (onShortCut(msg)) return true;
+    } catch (...) {
+    }
+  }
   // Dialog navigation (Tab, arrows, Enter) for the window that has the message.
   HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
   if (root && ::IsDialogMessageW(root, &msg)) return true;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace vorda::win {
@@ -26,6 +27,10 @@ class TApplication {
   // Asks the message loop to end; it ends when control returns to it.
   void Terminate() noexcept;
   bool Terminated() const noexcept { return terminated_; }
+
+  // Key shortcuts of the whole application, whichever of its windows is
+  // active: asked first for every key press; true when it handled the key.
+  std::function<bool(const MSG&)> onShortCut;
 
   // Handles the messages waiting in the queue, then returns.
   void ProcessMessages() noexcept;

@@ -11,4 +11,10 @@ std::wstring LoadStr(unsigned id) {
   return n > 0 && text ? std::wstring(text, static_cast<std::size_t>(n)) : std::wstring{};
 }
 
+std::wstring LoadStrWith(unsigned id, std::wstring_view subject) {
+  std::wstring text = LoadStr(id);
+  if (const auto at = text.find(L"%s"); at != std::wstring::npos) text.replace(at, 2, subject);
+  return text;
+}
+
 }  // namespace vorda::win

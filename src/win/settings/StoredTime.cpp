@@ -38,10 +38,7 @@ std::wstring TimeErrorText(time::TTimeError error, std::wstring_view subject) {
     case time::TTimeError::teInvalidDateTime: id = IDS_INVALID_DATE_TIME; break;
     case time::TTimeError::teOutside2008: id = IDS_INTERNAL_ERROR; break;
   }
-  // The subject is put in by hand: it is data, never a format.
-  std::wstring text = LoadStr(id);
-  if (const auto at = text.find(L"%s"); at != std::wstring::npos) text.replace(at, 2, subject);
-  return text;
+  return LoadStrWith(id, subject);
 }
 
 wchar_t LocaleDecimalSeparator() noexcept {
