@@ -304,6 +304,23 @@ TEST_F(AdvancedForm, ShowModalAnswersOkOrCancel) {
   EXPECT_EQ(settings->StoredMainAction(), tcmdModemDisconnect);
 }
 
+// The dialog of this test's own thread: other test programs may show theirs
+// at the same time.
+HWND OwnDialog() {
+  HWND found = nullptr;
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND window, LPARAM param) -> BOOL {
+        wchar_t name[64] = {};
+        ::GetClassNameW(window, name, 64);
+        if (std::wstring_view(name) != L"TAdvencedTeskForm") return TRUE;
+        *reinterpret_cast<HWND*>(param) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 // Once the dialog is up, a key is pressed in it: the owner gets a message
 // posted before the dialog opens and passes the key on.
 class TKeyOwner : public controls::TWindow {
@@ -314,7 +331,7 @@ class TKeyOwner : public controls::TWindow {
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override {
     if (msg == kPressKey) {
-      const HWND dialog = ::FindWindowW(L"TAdvencedTeskForm", nullptr);
+      const HWND dialog = OwnDialog();
       if (dialog) ::PostMessageW(dialog, WM_KEYDOWN, wp, 0);
       return 0;
     }
@@ -331,7 +348,7 @@ TEST_F(AdvancedForm, ExecuteAcceptsWithEnterAndCancelsWithEscape) {
   ::PostMessageW(keyOwner.Handle(), TKeyOwner::kPressKey, VK_RETURN, 0);
   EXPECT_TRUE(ExecuteAdvancedOptions(keyOwner.Handle(), *settings, hooks));
   EXPECT_EQ(settings->Alarm(), 20);
-  EXPECT_EQ(::FindWindowW(L"TAdvencedTeskForm", nullptr), nullptr);
+  EXPECT_EQ(OwnDialog(), nullptr);
 
   label.clear();
   ::PostMessageW(keyOwner.Handle(), TKeyOwner::kPressKey, VK_ESCAPE, 0);
